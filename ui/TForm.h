@@ -1,0 +1,43 @@
+// The base of the game's secondary windows: a fixed client size, centred on the screen, with the
+// dialog keys the game expects.
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+
+namespace ui {
+
+// Moves a top-level window so that it stands in the centre of its screen.
+void CenterOnScreen(QWidget* w);
+
+class TForm : public QDialog {
+    Q_OBJECT
+public:
+    enum class Border {
+        Single,        // fixed single border, system menu with the close box only
+        SingleNoClose, // fixed border and a title, no system menu and no close box
+        None,          // no border and no title bar at all
+        Sizeable,      // ordinary resizable window with minimise and maximise boxes
+    };
+
+    TForm(QWidget* parent, const QString& caption, QSize client, Border border = Border::Single);
+
+    // Esc presses this button; without one, Esc does nothing.
+    void setCancelButton(QPushButton* b) { cancelButton = b; }
+    QPushButton* CancelButton() const { return cancelButton; }
+
+    // Shows the window modally, centred on the screen, and returns when it closes.
+    int ShowModal();
+
+    // Every showing places the window in the centre of the screen, not over its parent.
+    void setVisible(bool visible) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    QPushButton* cancelButton = nullptr;
+};
+
+}  // namespace ui

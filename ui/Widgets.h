@@ -1,0 +1,59 @@
+// Small widgets the windows are built from: bevels, vector pictures and glyph buttons.
+#pragma once
+
+#include <QIcon>
+#include <QPushButton>
+#include <QToolButton>
+#include <QWidget>
+
+class QSvgRenderer;
+
+namespace ui {
+
+// A bevel: a box, a frame or a single line, lowered or raised.
+class TBevel : public QWidget {
+    Q_OBJECT
+public:
+    enum class Shape { Box, Frame, TopLine, LeftLine };
+    enum class Style { Lowered, Raised };
+    TBevel(QWidget* parent, Shape shape, Style style);
+    Shape shape() const { return shape_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Shape shape_;
+    Style style_;
+};
+
+// A vector picture from the resources, stretched to the widget without keeping its proportions
+// and drawn at the screen's own resolution.
+class TSvgImage : public QWidget {
+    Q_OBJECT
+public:
+    TSvgImage(QWidget* parent, const QString& resource);
+    bool isValid() const;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QSvgRenderer* renderer;
+};
+
+// An icon of two frames, normal and disabled, drawn from two vector pictures.
+QIcon GlyphIcon(const QString& normal, const QString& disabled, QSize size);
+
+// A push button with a glyph beside its caption.
+QPushButton* GlyphButton(QWidget* parent, const QString& caption, const QString& glyph,
+                         QSize glyphSize = QSize(18, 18));
+
+// The two standard button kinds: OK with the green check mark, "Отмена" with the red cross.
+QPushButton* OkButton(QWidget* parent);
+QPushButton* CancelButton(QWidget* parent);
+
+// A flat speed button with a 16 x 16 glyph and a hint; it never takes the keyboard focus.
+QToolButton* SpeedButton(QWidget* parent, const QString& glyph, const QString& hint);
+
+}  // namespace ui
