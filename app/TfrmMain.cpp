@@ -123,11 +123,7 @@ QAction* TfrmMain::AddItem(QMenu* menu, const QString& caption, const QKeySequen
                            void (TfrmMain::*handler)()) {
     QAction* a = menu->addAction(caption);
     a->setShortcut(shortcut);
-    // A disabled top-level menu leaves its items' shortcuts alive in Qt: an item works only while
-    // its menu is enabled as well.
-    connect(a, &QAction::triggered, this, [this, menu, handler] {
-        if (menu->menuAction()->isEnabled()) (this->*handler)();
-    });
+    connect(a, &QAction::triggered, this, handler);
     return a;
 }
 
@@ -227,6 +223,8 @@ void TfrmMain::ShowDate() {
 }
 
 void TfrmMain::SetCommandsEnabled(bool on) {
+    // A disabled menu silences its items' shortcuts too; the items' own enabling (zoom limits, a
+    // missing guide) is left as it is, so that coming back restores exactly what was there.
     for (QMenu* m : {miGame, miView, miHelp}) m->menuAction()->setEnabled(on);
     for (QPushButton* b : {btnOtchet, btnMeteo, btnSbros, btnInput, btnGo, btnExit})
         b->setEnabled(on);

@@ -59,7 +59,6 @@ TfrmSetup::TfrmSetup(TfrmMain* main)
 void TfrmSetup::showEvent(QShowEvent* e) {
     chbOtchet->setChecked(main->ShowReport_);
     tbTick->setValue(main->TickSetting);
-    chbOtchet->setFocus();
     ui::TForm::showEvent(e);
 }
 

@@ -6,7 +6,11 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++          # build tools
   qt6-base-dev qt6-qpa-plugins   # Qt 6 Widgets, QtTest, the X11 platform plugin
+  qt6-svg-dev                    # the vector pictures
+  fonts-liberation2              # stand-ins for Arial, MS Sans Serif, Courier New (with Cyrillic)
+  fonts-paratype                 # PT Sans Narrow and PT Sans Caption for Impact and Arial Black
   libbenchmark-dev               # the model's benchmark
+  xvfb xdotool                   # the test on a real X display
 )
 
 missing=()

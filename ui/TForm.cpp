@@ -54,6 +54,18 @@ void TForm::keyPressEvent(QKeyEvent* e) {
     QDialog::keyPressEvent(e);
 }
 
+void TForm::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    QWidget* w = this;
+    while ((w = w->nextInFocusChain()) != this) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this) &&
+            w->window() == this) {
+            w->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
+}
+
 void TForm::setVisible(bool visible) {
     if (visible && !isVisible()) CenterOnScreen(this);
     QDialog::setVisible(visible);

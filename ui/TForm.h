@@ -35,6 +35,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    // Every opening gives the keyboard focus to the first control in the tab order (Qt would give
+    // it to the default button). A window that wants another control focused sets it after
+    // calling this.
+    void showEvent(QShowEvent* e) override;
 
 private:
     QPushButton* cancelButton = nullptr;

@@ -49,6 +49,22 @@ inline QWidget* CurrentModal(QWidget* except = nullptr) {
     return w && w != except && w->isVisible() ? w : nullptr;
 }
 
+// The answers still waiting for a modal window; a test's cleanup cancels them, so that an answer
+// meant for a window that never came cannot act on a later test's window.
+inline QList<QPointer<QTimer>>& PendingAnswers() {
+    static QList<QPointer<QTimer>> pending;
+    return pending;
+}
+
+inline void CancelPendingModals() {
+    for (const QPointer<QTimer>& t : PendingAnswers())
+        if (t) {
+            t->stop();
+            t->deleteLater();
+        }
+    PendingAnswers().clear();
+}
+
 // Runs `action` on the next modal window that appears (polling from the event loop, so it also
 // works inside the nested loop of exec()). Returns a flag that tells whether it ran.
 inline std::shared_ptr<bool> OnNextModal(std::function<void(QWidget*)> action,
@@ -71,7 +87,14 @@ inline std::shared_ptr<bool> OnNextModal(std::function<void(QWidget*)> action,
         }
     });
     timer->start(10);
+    PendingAnswers() << QPointer<QTimer>(timer);
     return done;
+}
+
+// Makes a window the active one, as a click on it would.
+inline bool Activate(QWidget* w) {
+    w->activateWindow();
+    return QTest::qWaitForWindowActive(w);
 }
 
 // Presses a key on the window that has the focus inside `w`.
