@@ -16,7 +16,11 @@ TfrmHelp* frmHelp = nullptr;
 
 void CreateForms() {
     // The pictures are compiled into the windows' static library; make sure they are registered.
-    Q_INIT_RESOURCE(assets);
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(assets);
+        return true;
+    }();
+    Q_UNUSED(registered);
     frmMain = new TfrmMain;
     AboutForm = new TAboutForm(frmMain);
     OtchetForm = new TOtchetForm(frmMain);

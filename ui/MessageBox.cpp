@@ -113,6 +113,8 @@ int MessageBox(QWidget* parent, const QString& text, const QString& caption, int
     box.adjustSize();
     CenterOnScreen(&box);
     box.exec();
+    // Give the keyboard back to the window the box was about, also where no window manager does.
+    if (parent && parent->window()->isVisible()) parent->window()->activateWindow();
     return result;
 }
 

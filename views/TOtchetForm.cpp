@@ -2,20 +2,138 @@
 
 #include "TOtchetForm.h"
 
-#include <QPushButton>
+#include "NumberText.h"
+#include "ViewParts.h"
+#include "ui/Fonts.h"
 
-#include "ui/Widgets.h"
+using ui::Face;
+using ui::TBevel;
 
-TOtchetForm::TOtchetForm(QWidget* parent)
-    : ui::TForm(parent, QStringLiteral("Отчет"), QSize(356, 284)) {
-    setObjectName(QStringLiteral("OtchetForm"));
-    auto* ok = ui::OkButton(this);
-    ok->setGeometry(144, 240, 75, 25);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &TOtchetForm::accept);
+namespace {
+
+// Every text of the window.
+const QString Caption = QStringLiteral("Отчет");
+const QString DateHead = QStringLiteral("Дата:");
+const QString MoneyHead = QStringLiteral("Денежная сумма:");
+const QString LevelHead = QStringLiteral("Уровень воды:");
+const QString GridHead = QStringLiteral("Концентрация ингридиентов в зонах:");
+const QString OxygenHead = QStringLiteral("Кислород:");
+const QString OrganicHead = QStringLiteral("Органика:");
+const QString InorganicHead = QStringLiteral("Неорганика:");
+const QString PlantHead = QStringLiteral("Завод");
+const QString FactoryHead = QStringLiteral("Фабрика");
+const QString ResortHead = QStringLiteral("База отдыха");
+const QString June = QStringLiteral(" июня");
+const QString July = QStringLiteral(" июля");
+const QString Hryvnia = QStringLiteral(" грн  ");
+const QString Kopeck = QStringLiteral(" коп");
+const QString Metre = QStringLiteral(" м");
+
+// The grid of concentrations: the cells' left edges and widths by zone, tops by quantity, and the
+// significant digits each quantity is written with.
+constexpr int CellLeft[3] = {112, 184, 256};
+constexpr int CellWidth[3] = {57, 57, 73};
+constexpr int CellTop[3] = {160, 184, 208};
+constexpr int CellHeight = 13;
+constexpr int CellDigits[3] = {3, 3, 4};
+const char* const CellName[3][3] = {
+    {"lbl11", "lbl12", "lbl13"}, {"lbl21", "lbl22", "lbl23"}, {"lbl31", "lbl32", "lbl33"}};
+
+TBevel* PlaceBevel(QWidget* parent, const char* name, TBevel::Shape shape, TBevel::Style style,
+                   QRect r) {
+    auto* b = new TBevel(parent, shape, style);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(r);
+    return b;
 }
 
-void TOtchetForm::ShowReport(const tarnova::GameState&, tarnova::GameHost& host) {
+}  // namespace
+
+TOtchetForm::TOtchetForm(QWidget* parent) : ui::TForm(parent, Caption, QSize(356, 284)) {
+    setObjectName(QStringLiteral("OtchetForm"));
+
+    Panel1 = new views::TPanel(this);
+    Panel1->setGeometry(0, 0, 356, 284);
+
+    const QFont head = ui::Font(Face::Impact, 16);
+    const QFont value = ui::Font(Face::ArialBlack, 16);
+    const QFont grid = ui::Font(Face::MsSansSerif, 11, true);
+    using views::AutoLabel;
+
+    Label1 = AutoLabel(Panel1, "Label1", DateHead, {16, 16}, head, ui::clNavy);
+    Label2 = AutoLabel(Panel1, "Label2", MoneyHead, {16, 40}, head, ui::clNavy);
+    Label3 = AutoLabel(Panel1, "Label3", LevelHead, {16, 64}, head, ui::clNavy);
+    Label4 = AutoLabel(Panel1, "Label4", GridHead, {16, 104}, head, ui::clNavy);
+    Label5 = AutoLabel(Panel1, "Label5", QString(), {200, 16}, value, ui::clBlack);
+    Label6 = AutoLabel(Panel1, "Label6", QString(), {200, 40}, value, ui::clBlack);
+    Label7 = AutoLabel(Panel1, "Label7", QString(), {200, 64}, value, ui::clBlack);
+
+    btnOk = ui::OkButton(Panel1);
+    btnOk->setGeometry(144, 240, 75, 25);
+    btnOk->setDefault(true);
+    connect(btnOk, &QPushButton::clicked, this, &TOtchetForm::accept);
+
+    Bevel1 = PlaceBevel(Panel1, "Bevel1", TBevel::Shape::Box, TBevel::Style::Raised,
+                        QRect(16, 128, 321, 97));
+    Label8 = AutoLabel(Panel1, "Label8", OxygenHead, {24, 160}, grid, ui::clBlack);
+    Label9 = AutoLabel(Panel1, "Label9", OrganicHead, {24, 184}, grid, ui::clBlack);
+    Label10 = AutoLabel(Panel1, "Label10", InorganicHead, {24, 208}, grid, ui::clBlack);
+    Label11 = AutoLabel(Panel1, "Label11", PlantHead, {120, 136}, grid, ui::clBlack);
+    Label12 = AutoLabel(Panel1, "Label12", FactoryHead, {184, 136}, grid, ui::clBlack);
+    Label13 = AutoLabel(Panel1, "Label13", ResortHead, {256, 136}, grid, ui::clBlack);
+    const auto line = TBevel::Style::Lowered;
+    Bevel2 = PlaceBevel(Panel1, "Bevel2", TBevel::Shape::TopLine, line, QRect(16, 152, 321, 9));
+    Bevel3 = PlaceBevel(Panel1, "Bevel3", TBevel::Shape::LeftLine, line, QRect(104, 128, 17, 97));
+    Bevel4 = PlaceBevel(Panel1, "Bevel4", TBevel::Shape::LeftLine, line, QRect(176, 128, 17, 97));
+    Bevel5 = PlaceBevel(Panel1, "Bevel5", TBevel::Shape::LeftLine, line, QRect(248, 128, 17, 97));
+    Bevel6 = PlaceBevel(Panel1, "Bevel6", TBevel::Shape::TopLine, line, QRect(15, 176, 321, 9));
+    Bevel7 = PlaceBevel(Panel1, "Bevel7", TBevel::Shape::TopLine, line, QRect(15, 200, 321, 9));
+
+    for (int zone = 0; zone < 3; ++zone)
+        for (int row = 0; row < 3; ++row)
+            cells[zone][row] = views::CellLabel(
+                Panel1, CellName[zone][row],
+                QRect(CellLeft[zone], CellTop[row], CellWidth[zone], CellHeight), grid, ui::clBlue);
+    lbl11 = cells[0][0];
+    lbl12 = cells[0][1];
+    lbl13 = cells[0][2];
+    lbl21 = cells[1][0];
+    lbl22 = cells[1][1];
+    lbl23 = cells[1][2];
+    lbl31 = cells[2][0];
+    lbl32 = cells[2][1];
+    lbl33 = cells[2][2];
+}
+
+void TOtchetForm::FillReport(const tarnova::GameState& g) {
+    using views::FitText;
+    using views::NumberText;
+    if (g.DayNo >= 31)
+        FitText(Label5, QString::number(g.DayNo - 30) + July);
+    else
+        FitText(Label5, QString::number(g.DayNo) + June);
+    FitText(Label6, QString::number(g.MoneyGrn) + Hryvnia + QString::number(g.MoneyKop) + Kopeck);
+    FitText(Label7, NumberText(g.WaterLevel, 4) + Metre);
+
+    // The colours follow the very tests by which a July day earns a penalty point.
+    for (int zone = 0; zone < 3; ++zone) {
+        const tarnova::ZoneQuality& q = g.Zones[zone];
+        const tarnova::LimitRow& limit = tarnova::ZoneLimits[zone];
+        const float values[3] = {q.Oxygen, q.Organic, q.Inorganic};
+        const bool broken[3] = {tarnova::OxygenBreaks(q.Oxygen, limit),
+                                tarnova::OrganicBreaks(q.Organic, limit),
+                                tarnova::InorganicBreaks(q.Inorganic, limit)};
+        QString texts[3];
+        for (int row = 0; row < 3; ++row) texts[row] = NumberText(values[row], CellDigits[row]);
+        for (int row = 0; row < 3; ++row) {
+            views::SetTextColour(cells[zone][row], broken[row] ? ui::clRed : ui::clBlue);
+            cells[zone][row]->setText(texts[row]);
+        }
+    }
+}
+
+void TOtchetForm::ShowReport(const tarnova::GameState& g, tarnova::GameHost& host) {
     host.ShowDate();
+    FillReport(g);
     ShowModal();
 }

@@ -1,12 +1,60 @@
-// The window "Прогноз сброса сточных вод предприятиями".
+// The window "Прогноз сброса сточных вод предприятиями": the waste water of the plant, the factory
+// and the resort in the current ten-day period, and the botanical garden's intake.
 #pragma once
 
+#include <QLabel>
+#include <QPushButton>
+
+#include <array>
+
 #include "ui/TForm.h"
+#include "ui/Widgets.h"
+
+namespace views {
+class TPanel;
+}
 
 class TSbrosForm : public ui::TForm {
     Q_OBJECT
 public:
     explicit TSbrosForm(QWidget* parent);
+
     // Fills the discharge forecast of the period and shows it modally.
     void ShowForecast(int Decade);
+
+    // Writes the ten figures from the period's rows of the discharge and garden tables.
+    void FillForecast(int Decade);
+
+    // Controls, in the window's declaration order.
+    views::TPanel* Panel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* btnOk = nullptr;
+    ui::TBevel* Bevel1 = nullptr;
+    ui::TBevel* Bevel2 = nullptr;
+    ui::TBevel* Bevel3 = nullptr;
+    ui::TBevel* Bevel4 = nullptr;
+    ui::TBevel* Bevel5 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    ui::TBevel* Bevel6 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    ui::TBevel* Bevel7 = nullptr;
+    ui::TBevel* Bevel8 = nullptr;
+    QLabel* lbl11 = nullptr;
+    QLabel* lbl12 = nullptr;
+    QLabel* lbl13 = nullptr;
+    QLabel* lbl21 = nullptr;
+    QLabel* lbl22 = nullptr;
+    QLabel* lbl23 = nullptr;
+    QLabel* lbl31 = nullptr;
+    QLabel* lbl32 = nullptr;
+    QLabel* lbl33 = nullptr;
+    QLabel* lbl41 = nullptr;
+
+private:
+    std::array<std::array<QLabel*, 3>, 3> cells{};  // [enterprise][volume, organics, inorganics]
 };
