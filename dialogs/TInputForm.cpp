@@ -3,7 +3,6 @@
 #include "TInputForm.h"
 
 #include <QEvent>
-#include <QPainter>
 #include <QPalette>
 #include <QShowEvent>
 
@@ -51,16 +50,6 @@ std::int32_t StrToInt(const QString& text) {
 // ---------------------------------------------------------------------------------------------
 // The general error report
 
-namespace {
-
-// A closed message box hands the activation back to the window it was shown over, so that the
-// keyboard focus returns to that window's focused control (not every window system does this).
-void ReturnFromBox(QWidget* owner) {
-    if (owner && owner->isVisible()) owner->window()->activateWindow();
-}
-
-}  // namespace
-
 void RunHandler(QWidget* parent, const std::function<void()>& handler) {
     try {
         handler();
@@ -69,32 +58,7 @@ void RunHandler(QWidget* parent, const std::function<void()>& handler) {
         // The report ends every message with a full stop.
         if (!text.isEmpty() && !text.endsWith(QLatin1Char('.'))) text += QLatin1Char('.');
         ui::MessageBox(parent, text, QString(), ui::MB_OK + ui::MB_ICONERROR);
-        ReturnFromBox(parent);
     }
-}
-
-// ---------------------------------------------------------------------------------------------
-// The panel
-
-TInputPanel::TInputPanel(QWidget* parent) : QWidget(parent) {}
-
-void TInputPanel::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    const QColor frame(0, 0, 0), light(255, 255, 255), shadow(128, 128, 128);
-    QRect r = rect();
-    // Draws one rectangle outline: top and left in one colour, bottom and right in the other.
-    const auto outline = [&p](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
-        p.setPen(topLeft);
-        p.drawLine(r.left(), r.top(), r.right(), r.top());
-        p.drawLine(r.left(), r.top(), r.left(), r.bottom());
-        p.setPen(bottomRight);
-        p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-        p.drawLine(r.right(), r.top(), r.right(), r.bottom());
-    };
-    outline(r, frame, frame);
-    r.adjust(1, 1, -1, -1);
-    for (int i = 0; i < 2; ++i, r.adjust(1, 1, -1, -1)) outline(r, light, shadow);   // raised
-    for (int i = 0; i < 2; ++i, r.adjust(1, 1, -1, -1)) outline(r, shadow, light);   // lowered
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -132,7 +96,7 @@ TInputForm::TInputForm(QWidget* parent)
                 ui::TForm::Border::SingleNoClose) {
     setObjectName(QStringLiteral("InputForm"));
 
-    Panel1 = new TInputPanel(this);
+    Panel1 = new ui::TPanel(this, ui::TPanel::Bevel::Raised, ui::TPanel::Bevel::Lowered);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(0, 0, 414, 221);
 
@@ -239,7 +203,6 @@ void TInputForm::btnOkClick() {
         return;
     }
     ui::MessageBox(this, QStringLiteral("Не корректный ввод!"), QString(), ui::MB_OK);
-    ReturnFromBox(this);
     InputValid = 1;
     FocusEdit(Edit1);
 }

@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "ui/TForm.h"
+#include "ui/Widgets.h"
 
 #include "GameState.h"
 
@@ -30,17 +31,6 @@ public:
 // value outside 32 bits) throws EConvertError.
 std::int32_t StrToInt(const QString& text);
 
-// The panel under the dialog's controls: a single-line border, a raised outer bevel and a
-// lowered inner bevel, each bevel two pixels wide.
-class TInputPanel : public QWidget {
-    Q_OBJECT
-public:
-    explicit TInputPanel(QWidget* parent);
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-};
-
 // The general error report: runs an event handler and shows any error that escapes it in a box
 // with the error icon and the application's title; the rest of the handler is abandoned.
 void RunHandler(QWidget* parent, const std::function<void()>& handler);
@@ -58,7 +48,7 @@ public:
     bool Accepted() const { return accepted; }
 
     // Controls, in the window's declaration order.
-    TInputPanel* Panel1 = nullptr;
+    ui::TPanel* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;

@@ -54,6 +54,51 @@ void TBevel::paintEvent(QPaintEvent*) {
 }
 
 // ---------------------------------------------------------------------------------------------
+// TPanel
+
+namespace {
+
+// Draws `width` nested one-pixel outlines, one colour on the top and left edges and the other on
+// the bottom and right, and shrinks `r` to what lies inside them.
+void Frame3D(QPainter& p, QRect& r, const QColor& topLeft, const QColor& bottomRight, int width) {
+    for (int i = 0; i < width; ++i) {
+        p.setPen(topLeft);
+        p.drawLine(r.left(), r.top(), r.right(), r.top());
+        p.drawLine(r.left(), r.top(), r.left(), r.bottom());
+        p.setPen(bottomRight);
+        p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+        p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+        r.adjust(1, 1, -1, -1);
+    }
+}
+
+}  // namespace
+
+TPanel::TPanel(QWidget* parent, Bevel outer, Bevel inner, int bevelWidth, bool border)
+    : QWidget(parent), outer_(outer), inner_(inner), bevelWidth_(bevelWidth), border_(border) {
+    setObjectName(QStringLiteral("Panel1"));
+}
+
+int TPanel::EdgeWidth() const {
+    return (border_ ? 2 : 0) + (outer_ != Bevel::None ? bevelWidth_ : 0) +
+           (inner_ != Bevel::None ? bevelWidth_ : 0);
+}
+
+void TPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QColor white(255, 255, 255), shadow(128, 128, 128), darkShadow(64, 64, 64);
+    QRect r = rect();
+    if (border_) {  // a sunken edge of two pixels
+        Frame3D(p, r, shadow, white, 1);
+        Frame3D(p, r, darkShadow, palette().color(QPalette::Midlight), 1);
+    }
+    for (Bevel b : {outer_, inner_}) {
+        if (b == Bevel::Raised) Frame3D(p, r, white, shadow, bevelWidth_);
+        if (b == Bevel::Lowered) Frame3D(p, r, shadow, white, bevelWidth_);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
 // TSvgImage
 
 TSvgImage::TSvgImage(QWidget* parent, const QString& resource)

@@ -27,6 +27,25 @@ private:
     Style style_;
 };
 
+// A panel: an optional sunken border, then an outer and an inner bevel, each raised, lowered or
+// absent and `bevelWidth` pixels wide. Children are placed relative to its top-left corner.
+class TPanel : public QWidget {
+    Q_OBJECT
+public:
+    enum class Bevel { None, Raised, Lowered };
+    TPanel(QWidget* parent, Bevel outer, Bevel inner, int bevelWidth = 2, bool border = true);
+    // Width of the border and the bevels together: nothing should be placed inside it.
+    int EdgeWidth() const;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Bevel outer_, inner_;
+    int bevelWidth_;
+    bool border_;
+};
+
 // A vector picture from the resources, stretched to the widget without keeping its proportions
 // and drawn at the screen's own resolution.
 class TSvgImage : public QWidget {

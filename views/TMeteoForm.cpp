@@ -26,7 +26,7 @@ const QString MetresPerSecond = QStringLiteral(" м/с");
 TMeteoForm::TMeteoForm(QWidget* parent) : ui::TForm(parent, Caption, QSize(287, 266)) {
     setObjectName(QStringLiteral("MeteoForm"));
 
-    Panel1 = new views::TPanel(this);
+    Panel1 = new ui::TPanel(this, ui::TPanel::Bevel::Raised, ui::TPanel::Bevel::Lowered);
     Panel1->setGeometry(0, 0, 287, 266);
 
     const QFont head = ui::Font(Face::Impact, 16);

@@ -7,10 +7,6 @@
 #include "ui/TForm.h"
 #include "ui/Widgets.h"
 
-namespace views {
-class TPanel;
-}
-
 class TMeteoForm : public ui::TForm {
     Q_OBJECT
 public:
@@ -23,7 +19,7 @@ public:
     void FillForecast(int Decade);
 
     // Controls, in the window's declaration order.
-    views::TPanel* Panel1 = nullptr;
+    ui::TPanel* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;

@@ -52,7 +52,7 @@ TBevel* PlaceBevel(QWidget* parent, const char* name, TBevel::Shape shape, TBeve
 TOtchetForm::TOtchetForm(QWidget* parent) : ui::TForm(parent, Caption, QSize(356, 284)) {
     setObjectName(QStringLiteral("OtchetForm"));
 
-    Panel1 = new views::TPanel(this);
+    Panel1 = new ui::TPanel(this, ui::TPanel::Bevel::Raised, ui::TPanel::Bevel::Lowered);
     Panel1->setGeometry(0, 0, 356, 284);
 
     const QFont head = ui::Font(Face::Impact, 16);

@@ -13,10 +13,6 @@
 #include "GameHost.h"
 #include "GameState.h"
 
-namespace views {
-class TPanel;
-}
-
 class TOtchetForm : public ui::TForm {
     Q_OBJECT
 public:
@@ -32,7 +28,7 @@ public:
     QLabel* Cell(int zone, int row) const { return cells[zone][row]; }
 
     // Controls, in the window's declaration order.
-    views::TPanel* Panel1 = nullptr;
+    ui::TPanel* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;

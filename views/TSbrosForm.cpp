@@ -47,7 +47,7 @@ TSbrosForm::TSbrosForm(QWidget* parent) : ui::TForm(parent, Caption, QSize(566, 
 
     // The panel hands its font to every control on it.
     const QFont grid = ui::Font(Face::MsSansSerif, 11, true);
-    Panel1 = new views::TPanel(this);
+    Panel1 = new ui::TPanel(this, ui::TPanel::Bevel::Raised, ui::TPanel::Bevel::Lowered);
     Panel1->setGeometry(0, 0, 566, 196);
     Panel1->setFont(grid);
 

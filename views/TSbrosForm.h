@@ -10,10 +10,6 @@
 #include "ui/TForm.h"
 #include "ui/Widgets.h"
 
-namespace views {
-class TPanel;
-}
-
 class TSbrosForm : public ui::TForm {
     Q_OBJECT
 public:
@@ -26,7 +22,7 @@ public:
     void FillForecast(int Decade);
 
     // Controls, in the window's declaration order.
-    views::TPanel* Panel1 = nullptr;
+    ui::TPanel* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
     QPushButton* btnOk = nullptr;
     ui::TBevel* Bevel1 = nullptr;

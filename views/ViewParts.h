@@ -1,29 +1,15 @@
-// Building blocks shared by the report and the two forecast windows: the framed panel that fills
-// each window, labels at fixed places, and the table cells.
+// Building blocks shared by the report and the two forecast windows: labels at fixed places and
+// the table cells.
 #pragma once
 
 #include <QColor>
 #include <QFont>
-#include <QFrame>
 #include <QLabel>
 #include <QPoint>
 #include <QRect>
 #include <QString>
 
 namespace views {
-
-// A panel that fills its window: a single sunken border, a raised outer bevel and a lowered inner
-// bevel, each bevel two pixels wide. Children are placed relative to its top-left corner.
-class TPanel : public QFrame {
-    Q_OBJECT
-public:
-    explicit TPanel(QWidget* parent);
-    // Width of the border and the two bevels together: nothing should be placed inside it.
-    static constexpr int EdgeWidth = 6;
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-};
 
 // Sets the colour the label's text is drawn in.
 void SetTextColour(QLabel* label, const QColor& colour);

@@ -13,6 +13,7 @@
 #include "GuiTest.h"
 #include "Lake.h"
 #include "app/Forms.h"
+#include "ui/Widgets.h"
 #include "tests/RecordingHost.h"
 #include "ui/Fonts.h"
 #include "views/NumberText.h"
@@ -567,11 +568,11 @@ void tst_Views::textsFit() {
 
     for (const ui::TForm* form : {static_cast<ui::TForm*>(&report), static_cast<ui::TForm*>(&meteo),
                                   static_cast<ui::TForm*>(&sbros)}) {
-        const QWidget* panel = form->findChild<QWidget*>(QStringLiteral("Panel1"));
+        const ui::TPanel* panel = form->findChild<ui::TPanel*>(QStringLiteral("Panel1"));
         QVERIFY(panel);
         QCOMPARE(panel->geometry(), form->rect());
-        const QRect inside = panel->rect().adjusted(views::TPanel::EdgeWidth, views::TPanel::EdgeWidth,
-                                                    -views::TPanel::EdgeWidth, -views::TPanel::EdgeWidth);
+        const QRect inside = panel->rect().adjusted(panel->EdgeWidth(), panel->EdgeWidth(),
+                                                    -panel->EdgeWidth(), -panel->EdgeWidth());
         for (const QLabel* l : form->findChildren<QLabel*>()) {
             const QByteArray where = form->objectName().toLatin1() + '.' + l->objectName().toLatin1();
             QVERIFY2(!l->text().isEmpty(), where.constData());
