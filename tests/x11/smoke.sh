@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Real-display smoke test: starts the built game under an Xvfb of its own in a fresh working
-# folder without "tarnova.ini", answers the settings error, checks the main window, leaves the game
-# through its exit confirmation and checks the settings file it wrote.
+# folder without "tarnova.ini" but with the guide, answers the settings error, checks the main
+# window, opens the report, the two forecasts, the decision dialog, the setup dialog and the guide
+# from the keyboard and closes each, leaves the game through its exit confirmation and checks the
+# settings file it wrote. With SMOKE_SHOTS set to a folder, a screenshot of each window goes there.
 # Usage: smoke.sh GAME GUIDE
 set -u
 game=$1
@@ -46,7 +48,36 @@ wait_window() {
   done
   return 1
 }
-press() { xdotool windowfocus --sync "$1" 2>/dev/null; xdotool key --clearmodifiers "$2"; }
+press() { xdotool windowfocus --sync "$1" 2>/dev/null; xdotool key --clearmodifiers $2; }
+# Waits until the window $1 is no longer visible.
+wait_gone() {
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+shot() {
+  [ -n "${SMOKE_SHOTS:-}" ] || return 0
+  mkdir -p "$SMOKE_SHOTS"
+  sleep 0.3
+  if command -v import >/dev/null; then
+    import -window "$1" "$SMOKE_SHOTS/$2.png" 2>/dev/null
+  else
+    xwd -silent -id "$1" -out "$SMOKE_SHOTS/$2.xwd" 2>/dev/null
+  fi
+}
+# Opens a window from the main window with the keys $2, checks its title $1, shoots it as $3 and
+# closes it with the keys $4.
+open_and_close() {
+  local id
+  press "$main" "$2"
+  id=$(wait_window "$1") || fail "'$1' did not open with $2"
+  shot "$id" "$3"
+  press "$id" "$4"
+  wait_gone "$1" || fail "'$1' did not close with $4"
+  echo "opened and closed '$1'"
+}
 
 main_title='Имитационная игра "ТАРНОВА"'
 export WORK="$work"
@@ -58,6 +89,7 @@ gpid=$!
 box=$(wait_window "Ошибка") || fail "no 'Ошибка' box about tarnova.ini"
 [ -z "$(xdotool search --onlyvisible --name "^$main_title\$" 2>/dev/null)" ] ||
   fail "the main window showed before the settings error"
+shot "$box" "settings-error"
 press "$box" Return
 
 main=$(wait_window "$main_title") || fail "the main window did not appear"
@@ -68,10 +100,23 @@ height=${size#*x}
 menubar=$((height - 265))
 { [ "$menubar" -ge 15 ] && [ "$menubar" -le 40 ]; } || fail "main window height $height: no room for a 265 pixel client area below a menu bar"
 echo "main window $size"
+shot "$main" "main"
 
-# "ВЫХОД", then OK in the confirmation, which has the focus.
-xdotool mousemove --window "$main" $((296 + 64)) $((menubar + 224 + 12)) click 1
+# The focus is on "ОТЧЕТ": Enter opens the report; Tab moves along the command buttons.
+open_and_close "Отчет" Return report Return
+open_and_close "Метеопрогноз" "Tab Return" meteo Return
+open_and_close "Прогноз сброса сточных вод предприятиями" "Tab Return" sbros Return
+open_and_close "Ввод данных" "Tab Return" input Escape
+open_and_close "Настройка" ctrl+s setup Escape
+press "$main" ctrl+h
+guide_id=$(wait_window "Руководство пользователя") || fail "the guide did not open with Ctrl+H"
+shot "$guide_id" "guide"
+echo "opened the guide"
+
+# "ВЫХОД" (two buttons on from "ВВОД ДАННЫХ"), then OK in the confirmation, which has the focus.
+press "$main" "Tab Tab Return"
 confirm=$(wait_window "Выход") || fail "no exit confirmation"
+shot "$confirm" "exit"
 press "$confirm" Return
 for _ in $(seq 100); do kill -0 "$gpid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$gpid" 2>/dev/null && fail "the game did not end after the exit confirmation"
@@ -82,4 +127,4 @@ gpid=""
 
 content=$(cat "$work/tarnova.ini" 2>/dev/null)
 [ "$content" = "I61" ] || fail "tarnova.ini holds '$content', not 'I61'"
-echo "PASS: error box, main window, exit, tarnova.ini = I61"
+echo "PASS: error box, main window, report, forecasts, decisions, setup, guide, exit; tarnova.ini = I61"
