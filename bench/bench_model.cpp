@@ -8,17 +8,6 @@ using namespace tarnova;
 
 namespace {
 
-class SilentHost : public GameHost {
-public:
-    void ShowDate() override {}
-    void EndCycle() override {}
-    void ShowReportForm() override {}
-    void ShowNoMoneyNotice() override {}
-    void ShowGrade() override {}
-    void SetTimerEnabled(bool) override {}
-    bool ShowReport() const override { return true; }
-};
-
 // A day in the middle of June with pumping and aeration, so every branch of the step does work.
 void BM_DayStep(benchmark::State& state) {
     SilentHost host;

@@ -27,4 +27,16 @@ public:
     virtual bool ShowReport() const = 0;
 };
 
+// A host that shows nothing, for running the model without windows.
+class SilentHost : public GameHost {
+public:
+    void ShowDate() override {}
+    void EndCycle() override {}
+    void ShowReportForm() override {}
+    void ShowNoMoneyNotice() override {}
+    void ShowGrade() override {}
+    void SetTimerEnabled(bool) override {}
+    bool ShowReport() const override { return true; }
+};
+
 }  // namespace tarnova

@@ -36,16 +36,6 @@ constexpr int CellWidth[3] = {57, 57, 73};
 constexpr int CellTop[3] = {160, 184, 208};
 constexpr int CellHeight = 13;
 constexpr int CellDigits[3] = {3, 3, 4};
-const char* const CellName[3][3] = {
-    {"lbl11", "lbl12", "lbl13"}, {"lbl21", "lbl22", "lbl23"}, {"lbl31", "lbl32", "lbl33"}};
-
-TBevel* PlaceBevel(QWidget* parent, const char* name, TBevel::Shape shape, TBevel::Style style,
-                   QRect r) {
-    auto* b = new TBevel(parent, shape, style);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(r);
-    return b;
-}
 
 }  // namespace
 
@@ -73,7 +63,7 @@ TOtchetForm::TOtchetForm(QWidget* parent) : ui::TForm(parent, Caption, QSize(356
     btnOk->setDefault(true);
     connect(btnOk, &QPushButton::clicked, this, &TOtchetForm::accept);
 
-    Bevel1 = PlaceBevel(Panel1, "Bevel1", TBevel::Shape::Box, TBevel::Style::Raised,
+    Bevel1 = views::PlaceBevel(Panel1, "Bevel1", TBevel::Shape::Box, TBevel::Style::Raised,
                         QRect(16, 128, 321, 97));
     Label8 = AutoLabel(Panel1, "Label8", OxygenHead, {24, 160}, grid, ui::clBlack);
     Label9 = AutoLabel(Panel1, "Label9", OrganicHead, {24, 184}, grid, ui::clBlack);
@@ -82,17 +72,17 @@ TOtchetForm::TOtchetForm(QWidget* parent) : ui::TForm(parent, Caption, QSize(356
     Label12 = AutoLabel(Panel1, "Label12", FactoryHead, {184, 136}, grid, ui::clBlack);
     Label13 = AutoLabel(Panel1, "Label13", ResortHead, {256, 136}, grid, ui::clBlack);
     const auto line = TBevel::Style::Lowered;
-    Bevel2 = PlaceBevel(Panel1, "Bevel2", TBevel::Shape::TopLine, line, QRect(16, 152, 321, 9));
-    Bevel3 = PlaceBevel(Panel1, "Bevel3", TBevel::Shape::LeftLine, line, QRect(104, 128, 17, 97));
-    Bevel4 = PlaceBevel(Panel1, "Bevel4", TBevel::Shape::LeftLine, line, QRect(176, 128, 17, 97));
-    Bevel5 = PlaceBevel(Panel1, "Bevel5", TBevel::Shape::LeftLine, line, QRect(248, 128, 17, 97));
-    Bevel6 = PlaceBevel(Panel1, "Bevel6", TBevel::Shape::TopLine, line, QRect(15, 176, 321, 9));
-    Bevel7 = PlaceBevel(Panel1, "Bevel7", TBevel::Shape::TopLine, line, QRect(15, 200, 321, 9));
+    Bevel2 = views::PlaceBevel(Panel1, "Bevel2", TBevel::Shape::TopLine, line, QRect(16, 152, 321, 9));
+    Bevel3 = views::PlaceBevel(Panel1, "Bevel3", TBevel::Shape::LeftLine, line, QRect(104, 128, 17, 97));
+    Bevel4 = views::PlaceBevel(Panel1, "Bevel4", TBevel::Shape::LeftLine, line, QRect(176, 128, 17, 97));
+    Bevel5 = views::PlaceBevel(Panel1, "Bevel5", TBevel::Shape::LeftLine, line, QRect(248, 128, 17, 97));
+    Bevel6 = views::PlaceBevel(Panel1, "Bevel6", TBevel::Shape::TopLine, line, QRect(15, 176, 321, 9));
+    Bevel7 = views::PlaceBevel(Panel1, "Bevel7", TBevel::Shape::TopLine, line, QRect(15, 200, 321, 9));
 
     for (int zone = 0; zone < 3; ++zone)
         for (int row = 0; row < 3; ++row)
             cells[zone][row] = views::CellLabel(
-                Panel1, CellName[zone][row],
+                Panel1, views::CellName[zone][row],
                 QRect(CellLeft[zone], CellTop[row], CellWidth[zone], CellHeight), grid, ui::clBlue);
     lbl11 = cells[0][0];
     lbl12 = cells[0][1];

@@ -28,17 +28,7 @@ constexpr int CellLeft[4] = {160, 240, 320, 424};
 constexpr int CellWidth[4] = {65, 65, 89, 113};
 constexpr int CellTop[3] = {72, 96, 120};
 constexpr int CellHeight = 13;
-const char* const CellName[3][3] = {
-    {"lbl11", "lbl12", "lbl13"}, {"lbl21", "lbl22", "lbl23"}, {"lbl31", "lbl32", "lbl33"}};
 constexpr int GridWidth = 529;
-
-TBevel* PlaceBevel(QWidget* parent, const char* name, TBevel::Shape shape, TBevel::Style style,
-                   QRect r) {
-    auto* b = new TBevel(parent, shape, style);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(r);
-    return b;
-}
 
 }  // namespace
 
@@ -67,29 +57,29 @@ TSbrosForm::TSbrosForm(QWidget* parent) : ui::TForm(parent, Caption, QSize(566, 
     connect(btnOk, &QPushButton::clicked, this, &TSbrosForm::accept);
 
     const auto line = TBevel::Style::Lowered;
-    Bevel1 = PlaceBevel(Panel1, "Bevel1", TBevel::Shape::Box, TBevel::Style::Raised,
+    Bevel1 = views::PlaceBevel(Panel1, "Bevel1", TBevel::Shape::Box, TBevel::Style::Raised,
                         QRect(16, 40, GridWidth, 97));
-    Bevel2 = PlaceBevel(Panel1, "Bevel2", TBevel::Shape::LeftLine, line, QRect(152, 40, 17, 97));
-    Bevel3 = PlaceBevel(Panel1, "Bevel3", TBevel::Shape::TopLine, line, QRect(16, 64, GridWidth, 17));
-    Bevel4 = PlaceBevel(Panel1, "Bevel4", TBevel::Shape::TopLine, line, QRect(16, 88, GridWidth, 17));
-    Bevel5 = PlaceBevel(Panel1, "Bevel5", TBevel::Shape::TopLine, line, QRect(16, 112, GridWidth, 17));
+    Bevel2 = views::PlaceBevel(Panel1, "Bevel2", TBevel::Shape::LeftLine, line, QRect(152, 40, 17, 97));
+    Bevel3 = views::PlaceBevel(Panel1, "Bevel3", TBevel::Shape::TopLine, line, QRect(16, 64, GridWidth, 17));
+    Bevel4 = views::PlaceBevel(Panel1, "Bevel4", TBevel::Shape::TopLine, line, QRect(16, 88, GridWidth, 17));
+    Bevel5 = views::PlaceBevel(Panel1, "Bevel5", TBevel::Shape::TopLine, line, QRect(16, 112, GridWidth, 17));
 
     using views::AutoLabel;
     Label2 = AutoLabel(Panel1, "Label2", VolumeHead, {24, 72}, grid, ui::clBlack);
     Label3 = AutoLabel(Panel1, "Label3", OrganicHead, {24, 96}, grid, ui::clBlack);
     Label4 = AutoLabel(Panel1, "Label4", InorganicHead, {24, 120}, grid, ui::clBlack);
-    Bevel6 = PlaceBevel(Panel1, "Bevel6", TBevel::Shape::LeftLine, line, QRect(232, 40, 17, 97));
+    Bevel6 = views::PlaceBevel(Panel1, "Bevel6", TBevel::Shape::LeftLine, line, QRect(232, 40, 17, 97));
     Label5 = AutoLabel(Panel1, "Label5", PlantHead, {176, 48}, grid, ui::clBlack);
     Label6 = AutoLabel(Panel1, "Label6", FactoryHead, {248, 48}, grid, ui::clBlack);
     Label7 = AutoLabel(Panel1, "Label7", ResortHead, {328, 48}, grid, ui::clBlack);
     Label8 = AutoLabel(Panel1, "Label8", GardenHead, {424, 48}, grid, ui::clBlack);
-    Bevel7 = PlaceBevel(Panel1, "Bevel7", TBevel::Shape::LeftLine, line, QRect(312, 40, 17, 97));
-    Bevel8 = PlaceBevel(Panel1, "Bevel8", TBevel::Shape::LeftLine, line, QRect(416, 40, 17, 97));
+    Bevel7 = views::PlaceBevel(Panel1, "Bevel7", TBevel::Shape::LeftLine, line, QRect(312, 40, 17, 97));
+    Bevel8 = views::PlaceBevel(Panel1, "Bevel8", TBevel::Shape::LeftLine, line, QRect(416, 40, 17, 97));
 
     for (int column = 0; column < 3; ++column)
         for (int row = 0; row < 3; ++row)
             cells[column][row] = views::CellLabel(
-                Panel1, CellName[column][row],
+                Panel1, views::CellName[column][row],
                 QRect(CellLeft[column], CellTop[row], CellWidth[column], CellHeight), grid,
                 ui::clBlue);
     lbl11 = cells[0][0];

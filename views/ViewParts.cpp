@@ -42,4 +42,12 @@ QLabel* CellLabel(QWidget* parent, const char* name, QRect rect, const QFont& fo
     return label;
 }
 
+ui::TBevel* PlaceBevel(QWidget* parent, const char* name, ui::TBevel::Shape shape,
+                       ui::TBevel::Style style, QRect r) {
+    auto* b = new ui::TBevel(parent, shape, style);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(r);
+    return b;
+}
+
 }  // namespace views

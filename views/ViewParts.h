@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QString>
 
+#include "ui/Widgets.h"
+
 namespace views {
 
 // Sets the colour the label's text is drawn in.
@@ -21,6 +23,14 @@ QLabel* AutoLabel(QWidget* parent, const char* name, const QString& text, QPoint
 
 // Gives an auto-size label its new text and resizes it to fit.
 void FitText(QLabel* label, const QString& text);
+
+// The names of a table's cells: lbl followed by the column and the row, each 1 to 3.
+inline const char* const CellName[3][3] = {
+    {"lbl11", "lbl12", "lbl13"}, {"lbl21", "lbl22", "lbl23"}, {"lbl31", "lbl32", "lbl33"}};
+
+// A named bevel at its place.
+ui::TBevel* PlaceBevel(QWidget* parent, const char* name, ui::TBevel::Shape shape,
+                       ui::TBevel::Style style, QRect r);
 
 // A label of fixed size with its text centred: a cell of a table.
 QLabel* CellLabel(QWidget* parent, const char* name, QRect rect, const QFont& font,

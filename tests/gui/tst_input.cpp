@@ -36,22 +36,10 @@ QString NotInteger(const QString& text) {
     return QStringLiteral("'%1' is not a valid integer value.").arg(text);
 }
 
-// A game host that shows nothing, for NewGame.
-class SilentHost : public tarnova::GameHost {
-public:
-    void ShowDate() override {}
-    void EndCycle() override {}
-    void ShowReportForm() override {}
-    void ShowNoMoneyNotice() override {}
-    void ShowGrade() override {}
-    void SetTimerEnabled(bool) override {}
-    bool ShowReport() const override { return false; }
-};
-
 // A fresh game whose five decisions are `d`.
 GameState GameWith(const QList<int>& d) {
     GameState g;
-    SilentHost host;
+    tarnova::SilentHost host;
     tarnova::NewGame(g, host);
     g.MoneyGrn = 123;  // a few values NewGame would not set, to see that nothing else is touched
     g.DayNo = 17;
