@@ -27,7 +27,7 @@ const QString MainCaption = QStringLiteral("Имитационная игра \"
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(MainCaption);
-    setWindowIcon(QIcon(QStringLiteral(":/assets/app_icon.svg")));
+    setWindowIcon(ui::WindowIcon(QStringLiteral(":/assets/app_icon.svg")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);

@@ -11,8 +11,7 @@
 TAboutForm::TAboutForm(QWidget* parent)
     : ui::TForm(parent, QStringLiteral("О программе"), QSize(324, 256)) {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowIcon(ui::GlyphIcon(QStringLiteral(":/assets/factory_icon.svg"),
-                                QStringLiteral(":/assets/factory_icon.svg"), QSize(32, 32)));
+    setWindowIcon(ui::WindowIcon(QStringLiteral(":/assets/factory_icon.svg")));
 
     // The only control that takes the keyboard, so it has the focus and Enter closes the box.
     btnOK = new QPushButton(QStringLiteral("OK"), this);

@@ -18,8 +18,7 @@ TfrmHelp::TfrmHelp(QWidget* parent)
     : ui::TForm(parent, QStringLiteral("Руководство пользователя"), QSize(528, 288),
                 Border::Sizeable) {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowIcon(ui::GlyphIcon(QStringLiteral(":/assets/book_icon.svg"),
-                                QStringLiteral(":/assets/book_icon.svg"), QSize(16, 16)));
+    setWindowIcon(ui::WindowIcon(QStringLiteral(":/assets/book_icon.svg")));
 
     memText = new QPlainTextEdit(this);
     memText->setObjectName(QStringLiteral("memText"));

@@ -134,6 +134,12 @@ QPixmap RenderSvg(const QString& resource, QSize size, qreal ratio) {
 
 }  // namespace
 
+QIcon WindowIcon(const QString& resource) {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128}) icon.addPixmap(RenderSvg(resource, QSize(size, size), 1.0));
+    return icon;
+}
+
 QIcon GlyphIcon(const QString& normal, const QString& disabled, QSize size) {
     QIcon icon;
     for (qreal ratio : {1.0, 2.0, 3.0}) {

@@ -61,6 +61,9 @@ private:
     QSvgRenderer* renderer;
 };
 
+// A window icon drawn from a vector picture at the sizes window systems ask for.
+QIcon WindowIcon(const QString& resource);
+
 // An icon of two frames, normal and disabled, drawn from two vector pictures.
 QIcon GlyphIcon(const QString& normal, const QString& disabled, QSize size);
 

@@ -113,6 +113,12 @@ void tst_MainWindow::startUp() {
         QCOMPARE(form->windowTitle(), caption);
     }
     QVERIFY(frmMain->Image1->isValid());
+    // Window icons are drawn by the game itself, whatever image plugins are installed.
+    for (QWidget* w : {static_cast<QWidget*>(frmMain), static_cast<QWidget*>(AboutForm),
+                       static_cast<QWidget*>(frmHelp)}) {
+        const QImage icon = w->windowIcon().pixmap(16, 16).toImage();
+        QVERIFY2(!icon.isNull() && icon.pixelColor(8, 8).alpha() > 0, qPrintable(w->objectName()));
+    }
     // Menu captions with their access letters and shortcuts.
     QCOMPARE(frmMain->miGame->title(), QStringLiteral("&Игра"));
     QCOMPARE(frmMain->miView->title(), QStringLiteral("&Вид"));
