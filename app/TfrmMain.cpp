@@ -217,9 +217,9 @@ void TfrmMain::keyPressEvent(QKeyEvent* e) {
 // Date and cycles
 
 void TfrmMain::ShowDate() {
-    const bool july = Game.DayNo >= 31;
-    lblDate->setText(QString::number(july ? Game.DayNo - 30 : Game.DayNo));
-    lblMonth->setText(july ? QStringLiteral("июля") : QStringLiteral("июня"));
+    const tarnova::CalendarDate date = tarnova::DateOf(Game.DayNo);
+    lblDate->setText(QString::number(date.day));
+    lblMonth->setText(date.july ? QStringLiteral("июля") : QStringLiteral("июня"));
 }
 
 void TfrmMain::SetCommandsEnabled(bool on) {

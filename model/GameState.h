@@ -128,6 +128,13 @@ bool OxygenBreaks(float value, const LimitRow& limit);
 bool OrganicBreaks(float value, const LimitRow& limit);
 bool InorganicBreaks(float value, const LimitRow& limit);
 
+// The calendar date of a game day: DayNo 1..30 are 1..30 June, 31..61 are 1..31 July.
+struct CalendarDate {
+    int day;
+    bool july;
+};
+CalendarDate DateOf(int DayNo);
+
 // Grade 5..2 for the penalty points of a finished game.
 int GradeFor(int penaltyPoints);
 

@@ -73,6 +73,10 @@ bool BreaksLimit(const ZoneQuality& q, const LimitRow& limit) {
            InorganicBreaks(q.Inorganic, limit);
 }
 
+CalendarDate DateOf(int DayNo) {
+    return DayNo > LastJuneDay ? CalendarDate{DayNo - LastJuneDay, true} : CalendarDate{DayNo, false};
+}
+
 int GradeFor(int penaltyPoints) {
     if (penaltyPoints == 0) return 5;
     if (penaltyPoints <= 10) return 4;

@@ -25,7 +25,6 @@ public:
 
     // Esc presses this button; without one, Esc does nothing.
     void setCancelButton(QPushButton* b) { cancelButton = b; }
-    QPushButton* CancelButton() const { return cancelButton; }
 
     // Shows the window modally, centred on the screen, and returns when it closes.
     int ShowModal();

@@ -17,7 +17,6 @@ public:
     enum class Shape { Box, Frame, TopLine, LeftLine };
     enum class Style { Lowered, Raised };
     TBevel(QWidget* parent, Shape shape, Style style);
-    Shape shape() const { return shape_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;

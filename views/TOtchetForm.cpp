@@ -79,29 +79,14 @@ TOtchetForm::TOtchetForm(QWidget* parent) : ui::TForm(parent, Caption, QSize(356
     Bevel6 = views::PlaceBevel(Panel1, "Bevel6", TBevel::Shape::TopLine, line, QRect(15, 176, 321, 9));
     Bevel7 = views::PlaceBevel(Panel1, "Bevel7", TBevel::Shape::TopLine, line, QRect(15, 200, 321, 9));
 
-    for (int zone = 0; zone < 3; ++zone)
-        for (int row = 0; row < 3; ++row)
-            cells[zone][row] = views::CellLabel(
-                Panel1, views::CellName[zone][row],
-                QRect(CellLeft[zone], CellTop[row], CellWidth[zone], CellHeight), grid, ui::clBlue);
-    lbl11 = cells[0][0];
-    lbl12 = cells[0][1];
-    lbl13 = cells[0][2];
-    lbl21 = cells[1][0];
-    lbl22 = cells[1][1];
-    lbl23 = cells[1][2];
-    lbl31 = cells[2][0];
-    lbl32 = cells[2][1];
-    lbl33 = cells[2][2];
+    cells = views::MakeCellGrid(Panel1, CellLeft, CellWidth, CellTop, CellHeight, grid, ui::clBlue);
 }
 
 void TOtchetForm::FillReport(const tarnova::GameState& g) {
     using views::FitText;
     using views::NumberText;
-    if (g.DayNo >= 31)
-        FitText(Label5, QString::number(g.DayNo - 30) + July);
-    else
-        FitText(Label5, QString::number(g.DayNo) + June);
+    const tarnova::CalendarDate date = tarnova::DateOf(g.DayNo);
+    FitText(Label5, QString::number(date.day) + (date.july ? July : June));
     FitText(Label6, QString::number(g.MoneyGrn) + Hryvnia + QString::number(g.MoneyKop) + Kopeck);
     FitText(Label7, NumberText(g.WaterLevel, 4) + Metre);
 

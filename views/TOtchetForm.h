@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <array>
 
+#include "ViewParts.h"
 #include "ui/TForm.h"
 #include "ui/Widgets.h"
 
@@ -50,16 +50,7 @@ public:
     ui::TBevel* Bevel5 = nullptr;
     ui::TBevel* Bevel6 = nullptr;
     ui::TBevel* Bevel7 = nullptr;
-    QLabel* lbl11 = nullptr;
-    QLabel* lbl12 = nullptr;
-    QLabel* lbl13 = nullptr;
-    QLabel* lbl21 = nullptr;
-    QLabel* lbl22 = nullptr;
-    QLabel* lbl23 = nullptr;
-    QLabel* lbl31 = nullptr;
-    QLabel* lbl32 = nullptr;
-    QLabel* lbl33 = nullptr;
 
 private:
-    std::array<std::array<QLabel*, 3>, 3> cells{};  // [zone][quantity]
+    views::CellGrid cells{};  // [zone][quantity]
 };

@@ -76,21 +76,7 @@ TSbrosForm::TSbrosForm(QWidget* parent) : ui::TForm(parent, Caption, QSize(566, 
     Bevel7 = views::PlaceBevel(Panel1, "Bevel7", TBevel::Shape::LeftLine, line, QRect(312, 40, 17, 97));
     Bevel8 = views::PlaceBevel(Panel1, "Bevel8", TBevel::Shape::LeftLine, line, QRect(416, 40, 17, 97));
 
-    for (int column = 0; column < 3; ++column)
-        for (int row = 0; row < 3; ++row)
-            cells[column][row] = views::CellLabel(
-                Panel1, views::CellName[column][row],
-                QRect(CellLeft[column], CellTop[row], CellWidth[column], CellHeight), grid,
-                ui::clBlue);
-    lbl11 = cells[0][0];
-    lbl12 = cells[0][1];
-    lbl13 = cells[0][2];
-    lbl21 = cells[1][0];
-    lbl22 = cells[1][1];
-    lbl23 = cells[1][2];
-    lbl31 = cells[2][0];
-    lbl32 = cells[2][1];
-    lbl33 = cells[2][2];
+    cells = views::MakeCellGrid(Panel1, CellLeft, CellWidth, CellTop, CellHeight, grid, ui::clBlue);
     // The garden only takes water: its organics and inorganics places stay empty.
     lbl41 = views::CellLabel(Panel1, "lbl41", QRect(CellLeft[3], CellTop[0], CellWidth[3], CellHeight),
                              grid, ui::clBlue);

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <array>
 
+#include "ViewParts.h"
 #include "ui/TForm.h"
 #include "ui/Widgets.h"
 
@@ -40,17 +40,11 @@ public:
     QLabel* Label8 = nullptr;
     ui::TBevel* Bevel7 = nullptr;
     ui::TBevel* Bevel8 = nullptr;
-    QLabel* lbl11 = nullptr;
-    QLabel* lbl12 = nullptr;
-    QLabel* lbl13 = nullptr;
-    QLabel* lbl21 = nullptr;
-    QLabel* lbl22 = nullptr;
-    QLabel* lbl23 = nullptr;
-    QLabel* lbl31 = nullptr;
-    QLabel* lbl32 = nullptr;
-    QLabel* lbl33 = nullptr;
     QLabel* lbl41 = nullptr;
 
+    // The cell lblCR of column C (plant, factory, resort) and row R (volume, organics, inorganics).
+    QLabel* Cell(int column, int row) const { return cells[column][row]; }
+
 private:
-    std::array<std::array<QLabel*, 3>, 3> cells{};  // [enterprise][volume, organics, inorganics]
+    views::CellGrid cells{};  // [enterprise][volume, organics, inorganics]
 };

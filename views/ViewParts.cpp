@@ -42,6 +42,17 @@ QLabel* CellLabel(QWidget* parent, const char* name, QRect rect, const QFont& fo
     return label;
 }
 
+CellGrid MakeCellGrid(QWidget* parent, const int left[3], const int width[3], const int top[3],
+                      int height, const QFont& font, const QColor& colour) {
+    CellGrid cells{};
+    for (int column = 0; column < 3; ++column)
+        for (int row = 0; row < 3; ++row)
+            cells[column][row] = CellLabel(parent, CellName[column][row],
+                                           QRect(left[column], top[row], width[column], height),
+                                           font, colour);
+    return cells;
+}
+
 ui::TBevel* PlaceBevel(QWidget* parent, const char* name, ui::TBevel::Shape shape,
                        ui::TBevel::Style style, QRect r) {
     auto* b = new ui::TBevel(parent, shape, style);

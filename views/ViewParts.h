@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QString>
 
+#include <array>
+
 #include "ui/Widgets.h"
 
 namespace views {
@@ -27,6 +29,11 @@ void FitText(QLabel* label, const QString& text);
 // The names of a table's cells: lbl followed by the column and the row, each 1 to 3.
 inline const char* const CellName[3][3] = {
     {"lbl11", "lbl12", "lbl13"}, {"lbl21", "lbl22", "lbl23"}, {"lbl31", "lbl32", "lbl33"}};
+
+// The nine cells of a table, [column][row], named by CellName, all centred in the same font.
+using CellGrid = std::array<std::array<QLabel*, 3>, 3>;
+CellGrid MakeCellGrid(QWidget* parent, const int left[3], const int width[3], const int top[3],
+                      int height, const QFont& font, const QColor& colour);
 
 // A named bevel at its place.
 ui::TBevel* PlaceBevel(QWidget* parent, const char* name, ui::TBevel::Shape shape,

@@ -238,7 +238,7 @@ void tst_Views::numberTextUnderCommaLocale() {
     TOtchetForm f(nullptr);
     f.FillReport(g);
     QCOMPARE(f.Label7->text(), QStringLiteral("12.5 м"));
-    QCOMPARE(f.lbl12->text(), QStringLiteral("56.6"));
+    QCOMPARE(f.Cell(0, 1)->text(), QStringLiteral("56.6"));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -379,8 +379,8 @@ void tst_Views::reportShow() {
         okDefault = f.btnOk->isDefault();
         date = f.Label5->text();
         money = f.Label6->text();
-        zone3Oxygen = f.lbl31->text();
-        zone3OxygenColour = views::TextColour(f.lbl31);
+        zone3Oxygen = f.Cell(2, 0)->text();
+        zone3OxygenColour = views::TextColour(f.Cell(2, 0));
         // Enter presses the OK button, which closes the report.
         guitest::Key(w, Qt::Key_Return);
     });
@@ -488,7 +488,7 @@ void tst_Views::forecastShow() {
         QString plantVolume;
         auto closedSbros = OnNextModal([&](QWidget* w) {
             sbrosModal = w == &sbros;
-            plantVolume = sbros.lbl11->text();
+            plantVolume = sbros.Cell(0, 0)->text();
             guitest::Key(w, Qt::Key_Return);
         });
         sbros.ShowForecast(decade);
